@@ -1,0 +1,4 @@
+// The Execute action.
+#include "handlers.h"
+
+void On按钮1Clicked() {}

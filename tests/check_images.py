@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+"""Checks built main-program images: machine, GUI subsystem, hardening flags, manifest, version and icon."""
+import struct
+import sys
+
+import pefile
+
+MACHINES = {0x14C: ("x86", False), 0x8664: ("amd64", True)}
+VERSION_KEYS = [
+    ("FileVersion", "1.0.0.0"),
+    ("FileDescription", "Qorvel网络修复工具"),
+    ("ProductName", "Qorvel网络修复工具"),
+    ("ProductVersion", "1.0.0.0"),
+    ("CompanyName", None),
+    ("LegalCopyright", None),
+    ("Comments", "Qorvel网络修复工具"),
+]
+ICON_SIZES = [256, 128, 64, 48, 32, 16]
+
+
+def resource(pe, type_id, name=None):
+    """(name, data) of every resource of one type, optionally with one name."""
+    found = []
+    for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        if entry.id != type_id:
+            continue
+        for named in entry.directory.entries:
+            entry_name = str(named.name) if named.name is not None else named.id
+            if name is not None and entry_name != name:
+                continue
+            for language in named.directory.entries:
+                data = pe.get_data(language.data.struct.OffsetToData, language.data.struct.Size)
+                found.append((entry_name, data))
+    return found
+
+
+def check(path):
+    problems = []
+    pe = pefile.PE(path)
+    machine = pe.FILE_HEADER.Machine
+    if machine not in MACHINES:
+        return [f"unexpected machine 0x{machine:x}"]
+    arch, is64 = MACHINES[machine]
+    if pe.OPTIONAL_HEADER.Subsystem != 2:
+        problems.append(f"subsystem {pe.OPTIONAL_HEADER.Subsystem}, not GUI")
+    flags = pe.OPTIONAL_HEADER.DllCharacteristics
+    wanted = {"DYNAMIC_BASE": 0x40, "NX_COMPAT": 0x100}
+    wanted.update({"HIGH_ENTROPY_VA": 0x20} if is64 else {"NO_SEH": 0x400})
+    for flag, bit in wanted.items():
+        if not flags & bit:
+            problems.append(f"DllCharacteristics lacks {flag}")
+    if pe.FILE_HEADER.TimeDateStamp != 0:
+        problems.append("TimeDateStamp is not 0")
+
+    manifests = resource(pe, 24)
+    if len(manifests) != 1:
+        problems.append(f"{len(manifests)} manifests")
+    else:
+        text = manifests[0][1].decode("utf-8")
+        for needle in ('level="requireAdministrator"', 'uiAccess="false"', 'name="Microsoft.Windows.Common-Controls"',
+                       'version="6.0.0.0"', f'processorArchitecture="{arch}"', 'publicKeyToken="6595b64144ccf1df"'):
+            if needle not in text:
+                problems.append(f"manifest lacks {needle}")
+        if "dpiAware" in text or "supportedOS" in text:
+            problems.append("manifest declares DPI awareness or supported systems")
+
+    tables = [t for info in getattr(pe, "FileInfo", []) for t in info if t.Key == b"StringFileInfo"]
+    blocks = [(b.LangID, list(b.entries.items())) for t in tables for b in t.StringTable]
+    if len(blocks) != 1 or blocks[0][0] != b"080404B0":
+        problems.append(f"string tables {[b[0] for b in blocks]}, not one 080404B0")
+    else:
+        entries = [(k.decode(), v.decode()) for k, v in blocks[0][1]]
+        if [k for k, _ in entries] != [k for k, _ in VERSION_KEYS]:
+            problems.append(f"version keys {[k for k, _ in entries]}")
+        for (key, value), (_, wanted_value) in zip(entries, VERSION_KEYS):
+            if wanted_value is not None and value != wanted_value:
+                problems.append(f"{key} is {value!r}")
+    translations = [v for info in getattr(pe, "FileInfo", []) for t in info if t.Key == b"VarFileInfo"
+                    for v in t.Var]
+    if [{k: str(v) for k, v in t.entry.items()} for t in translations] != [{b"Translation": "0x0804 0x04b0"}]:
+        problems.append(f"translation {[v.entry for v in translations]}")
+    fixed = pe.VS_FIXEDFILEINFO[0]
+    if (fixed.FileVersionMS, fixed.FileVersionLS, fixed.ProductVersionMS, fixed.ProductVersionLS) != (
+            0x10000, 0, 0x10000, 0) or fixed.FileOS != 0x4 or fixed.FileType != 1 or fixed.FileFlags != 0:
+        problems.append("fixed version information is not 1.0.0.0, VOS__WINDOWS32, VFT_APP")
+
+    groups = resource(pe, 14)
+    if not groups or groups[0][0] != "DEFAULT_ICON":
+        problems.append(f"first icon group is {groups[0][0] if groups else None}, not DEFAULT_ICON")
+    else:
+        data = groups[0][1]
+        count = struct.unpack_from("<H", data, 4)[0]
+        entries = [struct.unpack_from("<BBBBHHIH", data, 6 + 14 * i) for i in range(count)]
+        sizes = [e[0] or 256 for e in entries]
+        if sizes != ICON_SIZES:
+            problems.append(f"icon sizes {sizes}")
+        if any(e[5] != 32 for e in entries):
+            problems.append("an icon image is not 32-bit")
+    return problems
+
+
+def main(paths):
+    failed = False
+    for path in paths:
+        problems = check(path)
+        for problem in problems:
+            print(f"FAIL {path}: {problem}")
+        if not problems:
+            print(f"ok   {path}")
+        failed |= bool(problems)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
