@@ -16,6 +16,11 @@ VERSION_KEYS = [
     ("Comments", "Qorvel网络修复工具"),
 ]
 ICON_SIZES = [256, 128, 64, 48, 32, 16]
+# DLLs that are part of Windows itself and that the main program may import.
+WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll", "ole32.dll", "shell32.dll",
+                "advapi32.dll", "msvcrt.dll"}
+# Looked up at run time (or loaded from the system folder by full path), never imported.
+NOT_IMPORTED = {"IsWow64Process", "RtlComputeCrc32"}
 
 
 def resource(pe, type_id, name=None):
@@ -51,6 +56,14 @@ def check(path):
             problems.append(f"DllCharacteristics lacks {flag}")
     if pe.FILE_HEADER.TimeDateStamp != 0:
         problems.append("TimeDateStamp is not 0")
+
+    for dll in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []):
+        name = dll.dll.decode().lower()
+        if name not in WINDOWS_DLLS:
+            problems.append(f"imports {name}, which is not on the list of Windows DLLs")
+        for function in dll.imports:
+            if function.name and function.name.decode() in NOT_IMPORTED:
+                problems.append(f"imports {function.name.decode()} from {name}")
 
     manifests = resource(pe, 24)
     if len(manifests) != 1:

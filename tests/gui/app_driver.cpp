@@ -5,27 +5,7 @@
 
 #include <cstring>
 
-std::string ToWindowsPath(const std::string& path) {
-    if (path.empty() || path[0] != '/') return path;
-    std::string windows = "Z:" + path;
-    for (char& c : windows) {
-        if (c == '/') c = '\\';
-    }
-    return windows;
-}
-
 std::string AppExecutable() { return ToWindowsPath(QORVEL_APP_EXE); }
-std::string FixtureDirectory() { return ToWindowsPath(QORVEL_FIXTURE_DIR); }
-
-std::string MakeScratchFolder(const std::string& name) {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "qorvel-tests";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    folder += "\\" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
 
 namespace {
 

@@ -7,17 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "test_files.h"
 #include "window_query.h"
 
-// The unix path Wine maps to Z:, or a Windows path unchanged.
-std::string ToWindowsPath(const std::string& path);
-
-// The program under test and the folder of the test build's fixtures, as Windows paths.
+// The program under test, as a Windows path.
 std::string AppExecutable();
-std::string FixtureDirectory();
-
-// A fresh, empty folder for one test (under the prefix's temporary folder); `name` may be GBK.
-std::string MakeScratchFolder(const std::string& name);
 
 struct StartOptions {
     std::string executable = AppExecutable();
