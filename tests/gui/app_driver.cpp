@@ -9,26 +9,6 @@ std::string AppExecutable() { return ToWindowsPath(QORVEL_APP_EXE); }
 
 namespace {
 
-std::string BuildEnvironment(const std::vector<std::pair<std::string, std::string>>& changes) {
-    std::vector<std::string> entries;
-    char* block = GetEnvironmentStringsA();
-    for (const char* at = block; *at; at += std::strlen(at) + 1) entries.emplace_back(at);
-    FreeEnvironmentStringsA(block);
-    for (const auto& [name, value] : changes) {
-        std::string prefix = name + "=";
-        for (auto it = entries.begin(); it != entries.end();) {
-            if (_strnicmp(it->c_str(), prefix.c_str(), prefix.size()) == 0)
-                it = entries.erase(it);
-            else
-                ++it;
-        }
-        entries.push_back(prefix + value);
-    }
-    std::string result;
-    for (const auto& entry : entries) result += entry + '\0';
-    return result + '\0';
-}
-
 struct FindMain {
     DWORD processId;
     HWND found;
@@ -50,7 +30,7 @@ BOOL CALLBACK FindMainProc(HWND window, LPARAM context) {
 AppUnderTest::AppUnderTest(const StartOptions& options) {
     std::string line = "\"" + options.executable + "\"";
     if (!options.arguments.empty()) line += " " + options.arguments;
-    std::string environment = BuildEnvironment(options.environment);
+    std::string environment = EnvironmentBlock(options.environment);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION created = {};
@@ -75,6 +55,8 @@ AppUnderTest::AppUnderTest(const StartOptions& options) {
 
 AppUnderTest::~AppUnderTest() {
     if (!process_) return;
+    // The interpreter that uninstall mode leaves running, hidden, is ended with the program.
+    EndChildProcesses(processId_);
     if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
         for (HWND box : OtherWindows()) PostMessageA(box, WM_CLOSE, 0, 0);
         if (main_ && IsWindow(main_)) PostMessageA(main_, WM_CLOSE, 0, 0);

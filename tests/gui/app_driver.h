@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "test_files.h"
+#include "test_process.h"
 #include "window_query.h"
 
 // The program under test, as a Windows path.
@@ -17,7 +18,7 @@ struct StartOptions {
     std::string executable = AppExecutable();
     std::string arguments;
     std::string workingDirectory;                              // empty: the test's own
-    std::vector<std::pair<std::string, std::string>> environment;  // added to (or replacing in) the test's
+    EnvironmentChanges environment;
 };
 
 class AppUnderTest {
