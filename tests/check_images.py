@@ -112,10 +112,49 @@ def check(path):
     return problems
 
 
-def main(paths):
+TOOL_SUBSYSTEM_VERSIONS = {0x14C: (5, 1), 0x8664: (5, 2)}
+TOOL_ADVAPI32 = {"RegOpenKeyExA", "RegDeleteValueA", "RegCloseKey"}
+
+
+def check_tool(path):
+    """The uninstall tool: console, its subsystem version, kernel32 and advapi32 only, its manifest."""
+    problems = []
+    pe = pefile.PE(path)
+    machine = pe.FILE_HEADER.Machine
+    if machine not in MACHINES:
+        return [f"unexpected machine 0x{machine:x}"]
+    if pe.OPTIONAL_HEADER.Subsystem != 3:
+        problems.append(f"subsystem {pe.OPTIONAL_HEADER.Subsystem}, not console")
+    version = (pe.OPTIONAL_HEADER.MajorSubsystemVersion, pe.OPTIONAL_HEADER.MinorSubsystemVersion)
+    if version != TOOL_SUBSYSTEM_VERSIONS[machine]:
+        problems.append(f"subsystem version {version}")
+    for dll in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []):
+        name = dll.dll.decode().lower()
+        functions = {f.name.decode() for f in dll.imports if f.name}
+        if name not in ("kernel32.dll", "advapi32.dll"):
+            problems.append(f"imports {name}")
+        elif name == "advapi32.dll" and functions - TOOL_ADVAPI32:
+            problems.append(f"imports {sorted(functions - TOOL_ADVAPI32)} from advapi32.dll")
+    manifests = resource(pe, 24)
+    text = manifests[0][1].decode("utf-8") if len(manifests) == 1 else ""
+    for needle in ('level="asInvoker"', 'uiAccess="false"', ">true</dpiAware>"):
+        if needle not in text:
+            problems.append(f"manifest lacks {needle}")
+    if "dependency" in text or "supportedOS" in text:
+        problems.append("manifest holds more than its two settings")
+    return problems
+
+
+def main(arguments):
     failed = False
-    for path in paths:
-        problems = check(path)
+    checks = []
+    for argument in arguments:
+        if argument.startswith("--tool="):
+            checks.append((argument[len("--tool="):], check_tool))
+        else:
+            checks.append((argument, check))
+    for path, checker in checks:
+        problems = checker(path)
         for problem in problems:
             print(f"FAIL {path}: {problem}")
         if not problems:
