@@ -26,7 +26,7 @@ NOT_IMPORTED = {"IsWow64Process", "RtlComputeCrc32"}
 def resource(pe, type_id, name=None):
     """(name, data) of every resource of one type, optionally with one name."""
     found = []
-    for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+    for entry in getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None).entries if hasattr(pe, "DIRECTORY_ENTRY_RESOURCE") else []:
         if entry.id != type_id:
             continue
         for named in entry.directory.entries:
