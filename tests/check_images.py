@@ -39,9 +39,24 @@ def resource(pe, type_id, name=None):
     return found
 
 
-def check(path):
+def layout_problems(pe):
+    """Relocations for ASLR, and no section that is both writable and executable."""
     problems = []
+    reloc = pe.OPTIONAL_HEADER.DATA_DIRECTORY[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_BASERELOC"]]
+    if reloc.Size == 0:
+        problems.append("no base relocations")
+    for section in pe.sections:
+        if section.Characteristics & 0x80000000 and section.Characteristics & 0x20000000:
+            name = section.Name.rstrip(b"\0").decode()
+            problems.append(f"section {name} is writable and executable")
+    if pe.FILE_HEADER.TimeDateStamp != 0:
+        problems.append("TimeDateStamp is not 0")
+    return problems
+
+
+def check(path):
     pe = pefile.PE(path)
+    problems = layout_problems(pe)
     machine = pe.FILE_HEADER.Machine
     if machine not in MACHINES:
         return [f"unexpected machine 0x{machine:x}"]
@@ -54,9 +69,6 @@ def check(path):
     for flag, bit in wanted.items():
         if not flags & bit:
             problems.append(f"DllCharacteristics lacks {flag}")
-    if pe.FILE_HEADER.TimeDateStamp != 0:
-        problems.append("TimeDateStamp is not 0")
-
     for dll in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []):
         name = dll.dll.decode().lower()
         if name not in WINDOWS_DLLS:
@@ -118,8 +130,12 @@ TOOL_ADVAPI32 = {"RegOpenKeyExA", "RegDeleteValueA", "RegCloseKey"}
 
 def check_tool(path):
     """The uninstall tool: console, its subsystem version, kernel32 and advapi32 only, its manifest."""
-    problems = []
     pe = pefile.PE(path)
+    problems = layout_problems(pe)
+    flags = pe.OPTIONAL_HEADER.DllCharacteristics
+    for flag, bit in {"DYNAMIC_BASE": 0x40, "NX_COMPAT": 0x100}.items():
+        if not flags & bit:
+            problems.append(f"DllCharacteristics lacks {flag}")
     machine = pe.FILE_HEADER.Machine
     if machine not in MACHINES:
         return [f"unexpected machine 0x{machine:x}"]
