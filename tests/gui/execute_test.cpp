@@ -9,6 +9,7 @@
 #include "app_driver.h"
 #include "files.h"
 #include "handles.h"
+#include "test_system.h"
 
 namespace {
 
@@ -18,7 +19,6 @@ const char kErrorMinus2[] = "执行失败，错误代码 -2！";
 const char kBadPath[] = "Qorvel网游加速器路径不正确，你必须选择正确的Qorvel网游加速器路径！";
 const char kNotTheAccelerator[] = "你选择的文件并非Qorvel网游加速器，请选择正确的Qorvel网游加速器文件！";
 const char kSwitches[] = " -unRegisterDriver -stopScDriver -delDriver -CompatibleMode/1";
-const char kProxyKey[] = "Software\\Microsoft\\Proxy";
 
 std::string OriginalPath() {
     char path[32767] = "";
@@ -89,24 +89,6 @@ protected:
     std::string folder_, temp_, netshLog_, report_;
 };
 
-void SetProxyValues() {
-    HKEY key;
-    RegDeleteKeyA(HKEY_CURRENT_USER, kProxyKey);
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kProxyKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    for (const char* name : {"procnamearray", "keepme"})
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
-    RegCloseKey(key);
-}
-
-bool ProxyValueExists(const char* name) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kProxyKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
-    bool exists = RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return exists;
-}
-
 struct BoxesCase {
     const char* name;
     bool firewall, sockets, ipv4, ipv6;  // 选择框1 to 选择框4
@@ -123,7 +105,9 @@ const BoxesCase kBoxesCases[] = {
 TEST_F(ExecuteTest, UninstallModeDeploysTheToolThenRunsTheTickedCommands) {
     for (const BoxesCase& boxes : kBoxesCases) {
         SCOPED_TRACE(boxes.name);
-        SetProxyValues();
+        DeleteProxyKey();
+        SetProxyValue("procnamearray");
+        SetProxyValue("keepme");
         DeleteFileA(netshLog_.c_str());
         Start();
         Click(Radio(true));
@@ -143,7 +127,7 @@ TEST_F(ExecuteTest, UninstallModeDeploysTheToolThenRunsTheTickedCommands) {
         EXPECT_TRUE(IsWindowEnabled(Button("执行")));
         app_.reset();
     }
-    RegDeleteKeyA(HKEY_CURRENT_USER, kProxyKey);
+    DeleteProxyKey();
 }
 
 TEST_F(ExecuteTest, UninstallModeReportsAToolFileThatCannotBeReplaced) {

@@ -2,12 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <shlobj.h>
+#include <ole2.h>
 
 #include <memory>
 #include <string>
 
 #include "app_driver.h"
+#include "test_system.h"
 
 namespace {
 
@@ -15,25 +16,6 @@ const char kDialogTitle[] = "选取Qorvel网游加速器所在路径";
 const char kCaption[] = "Qorvel网络修复工具 v1.0.0.0";
 constexpr int kFileNameBox = 0x480;  // edt1
 constexpr int kFileTypeBox = 0x470;  // cmb1
-
-bool MakeShortcut(const std::string& shortcut, const std::string& target, const std::string& arguments) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return false;
-    link->SetPath(target.c_str());
-    link->SetArguments(arguments.c_str());
-    IPersistFile* file = nullptr;
-    bool saved = false;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
-        saved = SUCCEEDED(file->Save(wide, TRUE));
-        file->Release();
-    }
-    link->Release();
-    return saved;
-}
 
 class PathChooserTest : public ::testing::Test {
 protected:

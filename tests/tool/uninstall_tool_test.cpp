@@ -8,30 +8,11 @@
 
 #include "test_files.h"
 #include "test_process.h"
+#include "test_system.h"
 
 namespace {
 
-const char kProxyKey[] = "Software\\Microsoft\\Proxy";
-
 std::string Tool() { return ToWindowsPath(QORVEL_TOOL_X64); }
-
-void SetProxyValue(const char* name) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kProxyKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
-    RegCloseKey(key);
-}
-
-bool ProxyValueExists(const char* name) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kProxyKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
-    bool exists = RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return exists;
-}
-
-void DeleteProxyKey() { RegDeleteKeyA(HKEY_CURRENT_USER, kProxyKey); }
 
 // A folder where the tool runs, with fake interpreters where a case wants them.
 struct Scene {

@@ -3,13 +3,13 @@
 
 #include <windows.h>
 #include <ole2.h>
-#include <shlobj.h>
 
 #include <string>
 
 #include "open_file_dialog.h"
 #include "shortcut.h"
 #include "test_files.h"
+#include "test_system.h"
 
 namespace {
 
@@ -48,33 +48,18 @@ protected:
     }
     void TearDown() override { OleUninitialize(); }
 
-    void Make(const std::string& shortcut, const std::string& target, const std::string& arguments) {
-        IShellLinkA* link = nullptr;
-        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                               reinterpret_cast<void**>(&link))));
-        link->SetPath(target.c_str());
-        link->SetArguments(arguments.c_str());
-        IPersistFile* file = nullptr;
-        ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
-        EXPECT_TRUE(SUCCEEDED(file->Save(wide, TRUE)));
-        file->Release();
-        link->Release();
-    }
-
     std::string folder_;
 };
 
 TEST_F(ShortcutTest, ResolvesTheTargetAndAppendsArgumentsToTheResultOnly) {
     std::string target = Fixture("accelerator.exe");
-    Make(folder_ + "\\a.exe.lnk", target, "-x --y");
+    ASSERT_TRUE(MakeShortcut(folder_ + "\\a.exe.lnk", target, "-x --y"));
     std::string stored = "untouched";
     EXPECT_STRCASEEQ(ResolveShortcutTarget(folder_ + "\\a.exe", stored).c_str(), (target + " -x --y").c_str());
     EXPECT_STRCASEEQ(stored.c_str(), target.c_str());
 
     // Named as a shortcut in any letter case: the name itself is loaded.
-    Make(folder_ + "\\B.LNK", target, "");
+    ASSERT_TRUE(MakeShortcut(folder_ + "\\B.LNK", target, ""));
     stored = "untouched";
     EXPECT_STRCASEEQ(ResolveShortcutTarget(folder_ + "\\B.LNK", stored).c_str(), target.c_str());
     EXPECT_STRCASEEQ(stored.c_str(), target.c_str());
