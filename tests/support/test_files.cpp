@@ -25,9 +25,13 @@ std::string MakeScratchFolder(const std::string& name) {
     GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "qorvel-tests";
     CreateDirectoryA(folder.c_str(), nullptr);
-    folder += "\\" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+    // Process ids come round again: a folder left by an earlier run is never reused.
+    for (;;) {
+        std::string fresh = folder + "\\" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                            std::to_string(++counter);
+        if (CreateDirectoryA(fresh.c_str(), nullptr)) return fresh;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) return fresh;
+    }
 }
 
 std::string ReadWholeFile(const std::string& path) {
