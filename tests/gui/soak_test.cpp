@@ -2,68 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <string>
 
 #include "app_driver.h"
+#include "process_resources.h"
 
 namespace {
-
-struct Resources {
-    DWORD handles = 0;
-    DWORD gdiObjects = 0;
-    DWORD userObjects = 0;
-    SIZE_T privateBytes = 0;
-};
-
-// Under Wine the counts of another process read as 0; the program's unix process then tells instead:
-// its open descriptors stand in for handles, its data size for private bytes.
-std::string UnixProcessFolder(const char* programName) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
-    if (search == INVALID_HANDLE_VALUE) return "";
-    std::string folder;
-    do {
-        if (found.cFileName[0] < '0' || found.cFileName[0] > '9') continue;
-        std::string candidate = std::string("Z:\\proc\\") + found.cFileName;
-        if (ReadWholeFile(candidate + "\\cmdline").find(programName) != std::string::npos) folder = candidate;
-    } while (folder.empty() && FindNextFileA(search, &found));
-    FindClose(search);
-    return folder;
-}
-
-void MeasureUnix(const std::string& folder, Resources* resources) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\fd\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (found.cFileName[0] != '.') ++resources->handles;
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    std::string status = ReadWholeFile(folder + "\\status");
-    size_t at = status.find("VmData:");
-    if (at != std::string::npos) resources->privateBytes = std::strtoull(status.c_str() + at + 7, nullptr, 10) * 1024;
-}
-
-Resources Measure(HANDLE process) {
-    Resources resources;
-    GetProcessHandleCount(process, &resources.handles);
-    resources.gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
-    resources.userObjects = GetGuiResources(process, GR_USEROBJECTS);
-    PROCESS_MEMORY_COUNTERS_EX memory = {};
-    memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
-        resources.privateBytes = memory.PrivateUsage;
-    if (resources.handles == 0 && resources.privateBytes == 0) {
-        std::string folder = UnixProcessFolder("QorvelNetRepair.exe");
-        if (!folder.empty()) MeasureUnix(folder, &resources);
-    }
-    return resources;
-}
 
 TEST(Soak, RepeatedActionsLeakNothing) {
     AppUnderTest app;
@@ -96,7 +41,7 @@ TEST(Soak, RepeatedActionsLeakNothing) {
     ASSERT_TRUE(executeOnce());
     ASSERT_TRUE(chooseOnce());
     app.Flush();
-    Resources before = Measure(app.Process());
+    Resources before = Measure(app.Process(), "QorvelNetRepair.exe");
     ASSERT_GT(before.handles, 0u) << "no handle count could be read";
     ASSERT_GT(before.privateBytes, 0u) << "no memory figure could be read";
 
@@ -106,7 +51,7 @@ TEST(Soak, RepeatedActionsLeakNothing) {
         SendMessageA(i % 2 ? notUsed : used, BM_CLICK, 0, 0);
     }
     app.Flush();
-    Resources after = Measure(app.Process());
+    Resources after = Measure(app.Process(), "QorvelNetRepair.exe");
     std::printf("handles %lu -> %lu, GDI %lu -> %lu, USER %lu -> %lu, private bytes %zu -> %zu\n", before.handles,
                 after.handles, before.gdiObjects, after.gdiObjects, before.userObjects, after.userObjects,
                 static_cast<size_t>(before.privateBytes), static_cast<size_t>(after.privateBytes));
