@@ -73,9 +73,7 @@ int main(int argc, char** argv) {
     AppUnderTest app(options);
     if (!app.Main()) return 1;
     HWND execute = FindChild(app.Main(), "Button", "执行");
-    for (HWND child : Children(app.Main()))
-        if (_stricmp(ClassName(child).c_str(), "Edit") == 0)
-            SendMessageA(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(accelerator.c_str()));
+    SendMessageA(FindChildOfClass(app.Main(), "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(accelerator.c_str()));
     app.Flush();
     Resources rest = Measure(app.Process(), "QorvelNetRepair.exe");
     std::printf("at rest: %lu handles, %zu private bytes (Wine: unix descriptors and data size)\n", rest.handles,

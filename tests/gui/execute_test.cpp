@@ -53,11 +53,7 @@ protected:
     HWND Radio(bool used) const {
         return FindChild(group_, "Button", used ? "当前机器使用过Taviro" : "当前机器没有使用过Taviro");
     }
-    HWND PathBox() const {
-        for (HWND child : Children(app_->Main()))
-            if (_stricmp(ClassName(child).c_str(), "Edit") == 0) return child;
-        return nullptr;
-    }
+    HWND PathBox() const { return FindChildOfClass(app_->Main(), "Edit"); }
 
     void Click(HWND button) {
         SendMessageA(button, BM_CLICK, 0, 0);

@@ -52,7 +52,7 @@ protected:
 
     HWND GroupBox() const { return FindChild(app_.Main(), "Button", "第一步：请选择"); }
     HWND Label() const { return FindChild(app_.Main(), "QorvelTransparentLabel", kLayout[0].text); }
-    HWND PathBox() const { return FindChild(app_.Main(), "Edit", WindowText(Children(app_.Main())[1])); }
+    HWND PathBox() const { return FindChildOfClass(app_.Main(), "Edit"); }
     HWND Button(const char* text) const { return FindChild(app_.Main(), "Button", text); }
     HWND Radio(bool used) const {
         return FindChild(GroupBox(), "Button", used ? "当前机器使用过Taviro" : "当前机器没有使用过Taviro");

@@ -29,11 +29,7 @@ protected:
     }
 
     HWND Choose() const { return FindChild(app_->Main(), "Button", "..."); }
-    HWND PathBox() const {
-        for (HWND child : Children(app_->Main()))
-            if (_stricmp(ClassName(child).c_str(), "Edit") == 0) return child;
-        return nullptr;
-    }
+    HWND PathBox() const { return FindChildOfClass(app_->Main(), "Edit"); }
 
     // Opens the dialog with "..." and returns it.
     HWND OpenDialog() {

@@ -18,9 +18,7 @@ TEST(Soak, RepeatedActionsLeakNothing) {
     HWND choose = FindChild(app.Main(), "Button", "...");
     HWND used = FindChild(group, "Button", "当前机器使用过Taviro");
     HWND notUsed = FindChild(group, "Button", "当前机器没有使用过Taviro");
-    HWND pathBox = nullptr;
-    for (HWND child : Children(app.Main()))
-        if (_stricmp(ClassName(child).c_str(), "Edit") == 0) pathBox = child;
+    HWND pathBox = FindChildOfClass(app.Main(), "Edit");
     SendMessageA(pathBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("C:\\no\\such\\accelerator.exe"));
 
     auto executeOnce = [&] {

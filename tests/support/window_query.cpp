@@ -28,6 +28,13 @@ HWND FindChild(HWND parent, const std::string& className, const std::string& tex
     return nullptr;
 }
 
+HWND FindChildOfClass(HWND parent, const std::string& className) {
+    for (HWND child : Children(parent)) {
+        if (_stricmp(ClassName(child).c_str(), className.c_str()) == 0) return child;
+    }
+    return nullptr;
+}
+
 RECT RectInParent(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);

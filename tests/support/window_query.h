@@ -12,6 +12,8 @@ std::string ClassName(HWND window);
 std::vector<HWND> Children(HWND parent);
 // The direct child of `parent` whose class (case-insensitive) and text match; NULL when none.
 HWND FindChild(HWND parent, const std::string& className, const std::string& text);
+// The first direct child of `parent` of this class (case-insensitive), whatever its text; NULL when none.
+HWND FindChildOfClass(HWND parent, const std::string& className);
 // A window's rectangle relative to its parent's client area.
 RECT RectInParent(HWND window);
 // The text of a message box: its static control's text.
